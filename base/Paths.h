@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace Orv {
+
+// The program directory: what Windows kept "beside the program" (ContactInfo.ini,
+// OrvantaMailImport.ini, !Log.txt, registry.ini, mailstores.ini …) lives in
+// $XDG_CONFIG_HOME/orvanta (default ~/.config/orvanta). Created on first use.
+QString programDirectory();
+QString programFile(const QString &fileName); // programDirectory() + "/" + fileName
+
+// Reduces a name from mail or a download to a safe base name: no directory parts, no "..",
+// no control characters or characters Windows forbids, not empty (`fallback` then).
+QString safeFileName(const QString &name, const QString &fallback = QStringLiteral("priloha"));
+// A name in `directory` that does not exist yet: "faktura.pdf", "faktura (2).pdf", …
+QString freeFileName(const QString &directory, const QString &fileName);
+
+// Writes `data` to `path` atomically (temporary file in the same directory + rename);
+// throws EOrvIoError with a Czech text on failure.
+void writeFileAtomically(const QString &path, const QByteArray &data);
+
+} // namespace Orv
