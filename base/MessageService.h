@@ -47,7 +47,8 @@ public:
     virtual MsgButton ask(const MessageRequest &request) = 0;
 
     // The installed service (a scripted one answering the default button until main() or a
-    // test installs another). The service is owned by this module.
+    // test installs another). The service is owned by this module; a replaced one stays alive
+    // until exit, since another thread may still be asking it.
     static MessageService &instance();
     static void install(std::unique_ptr<MessageService> service);
 };
@@ -58,7 +59,10 @@ MsgButton showMessage(const QString &caption, const QString &text, MsgIcon icon 
 void showError(const QString &text);
 
 // Answers from a queue of scripted answers (then from `fallback`, or the default button),
-// records every request. Headless runs use it with fallback Yes (`--yes`) or No.
+// records every request. Headless runs use it with fallback Yes (`--yes`) or No; a fallback
+// the box does not offer becomes its nearest button (Yes → OK, No → Cancel or Abort), else
+// the default button. Thread-safe. Copies share the script and the record, so a test can
+// keep a copy after installing the original.
 class ScriptedMessageService : public MessageService
 {
 public:

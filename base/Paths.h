@@ -11,7 +11,8 @@ QString programDirectory();
 QString programFile(const QString &fileName); // programDirectory() + "/" + fileName
 
 // Reduces a name from mail or a download to a safe base name: no directory parts, no "..",
-// no control characters or characters Windows forbids, not empty (`fallback` then).
+// no control characters or characters Windows forbids, no blanks or dots at the end, at most
+// 255 UTF-8 bytes (the extension kept), not empty (`fallback` then).
 QString safeFileName(const QString &name, const QString &fallback = QStringLiteral("priloha"));
 // A name in `directory` that does not exist yet: "faktura.pdf", "faktura (2).pdf", …
 QString freeFileName(const QString &directory, const QString &fileName);

@@ -10,7 +10,9 @@ using TColor = std::int32_t;
 
 namespace Orv {
 
-QColor colorFromTColor(TColor color);   // system colours resolved through QPalette
+// System colours resolved through the application palette; clNone, clDefault and unknown
+// system colours give an invalid QColor (and an invalid QColor gives clNone). Alpha is dropped.
+QColor colorFromTColor(TColor color);
 TColor tColorFromColor(const QColor &color);
 // VCL names ("clRed", "clBtnFace", case-insensitive) to TColor; false if unknown.
 bool tColorFromName(const QString &name, TColor *color);

@@ -1,0 +1,115 @@
+#include "base/Paths.h"
+
+#include "base/Errors.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace Orv {
+
+namespace {
+
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Orv::Paths)
+};
+
+// Longest name most Linux file systems accept, in UTF-8 bytes.
+constexpr qsizetype MaxNameBytes = 255;
+
+bool isForbidden(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7F || QStringView(u"<>:\"/\\|?*").contains(c);
+}
+
+// Splits "faktura.pdf" into "faktura" and ".pdf"; a leading dot alone is no extension.
+std::pair<QString, QString> splitExtension(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot <= 0)
+        return {name, QString()};
+    return {name.left(dot), name.mid(dot)};
+}
+
+QString trimmedName(QString name)
+{
+    name = name.trimmed();
+    while (name.endsWith(u'.') || name.endsWith(u' '))
+        name.chop(1);
+    return name;
+}
+
+// Cuts the base name (never the extension) until the name fits the file system.
+QString shortened(const QString &name)
+{
+    if (name.toUtf8().size() <= MaxNameBytes)
+        return name;
+    auto [base, extension] = splitExtension(name);
+    if (extension.toUtf8().size() > MaxNameBytes / 2) {
+        base = name;
+        extension.clear();
+    }
+    while (!base.isEmpty() && (base + extension).toUtf8().size() > MaxNameBytes) {
+        base.chop(1);
+        if (!base.isEmpty() && base.back().isHighSurrogate())
+            base.chop(1);
+    }
+    return trimmedName(base) + extension;
+}
+
+} // namespace
+
+QString programDirectory()
+{
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (configHome.isEmpty() || QDir::isRelativePath(configHome))
+        configHome = QDir::homePath() + QStringLiteral("/.config");
+    const QString directory = configHome + QStringLiteral("/orvanta");
+    QDir().mkpath(directory);
+    return directory;
+}
+
+QString programFile(const QString &fileName)
+{
+    return programDirectory() + u'/' + fileName;
+}
+
+QString safeFileName(const QString &name, const QString &fallback)
+{
+    QString base = name;
+    base.replace(u'\\', u'/');
+    base = base.mid(base.lastIndexOf(u'/') + 1);
+    base.removeIf(isForbidden);
+    base = trimmedName(base);
+    // A name of dots only ("..") would still point out of the directory.
+    if (base.count(u'.') == base.size())
+        return fallback;
+    base = shortened(base);
+    return base.isEmpty() ? fallback : base;
+}
+
+QString freeFileName(const QString &directory, const QString &fileName)
+{
+    const QDir dir(directory);
+    if (!QFileInfo::exists(dir.filePath(fileName)))
+        return fileName;
+    const auto [base, extension] = splitExtension(fileName);
+    for (int number = 2;; ++number) {
+        const QString candidate = base + QStringLiteral(" (") + QString::number(number) + u')' + extension;
+        if (!QFileInfo::exists(dir.filePath(candidate)))
+            return candidate;
+    }
+}
+
+void writeFileAtomically(const QString &path, const QByteArray &data)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        throw EOrvIoError(Tr::tr("Soubor \"%1\" nelze zapsat.").arg(QDir::toNativeSeparators(path)),
+                          QStringLiteral("%1: %2").arg(path, file.errorString()));
+    }
+}
+
+} // namespace Orv

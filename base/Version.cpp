@@ -1,0 +1,10 @@
+#include "base/Version.h"
+
+namespace Orv {
+
+QString fileVersion()
+{
+    return QStringLiteral(ORV_FILE_VERSION);
+}
+
+} // namespace Orv
