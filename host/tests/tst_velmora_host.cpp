@@ -1,6 +1,12 @@
 #include "contactdb/Connection.h"
 #include "contactdb/Schema.h"
 
+#include "platform/ipc/WindowMessages.h"
+
+#include "base/IniFile.h"
+
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +22,8 @@ private slots:
     void createAndShowDemoProfile();
     void badInput_data();
     void badInput();
+    void contextFollowsTheChosenSubject();
+    void listenLogsWhatItReceives();
 
 private:
     struct Result { int exitCode; QString out; QString err; };
@@ -76,6 +84,10 @@ void tst_velmora_host::badInput_data()
     QTest::newRow("unknown option") << QStringList{u"profile"_s, u"create"_s, u"/tmp/x"_s, u"--bogus"_s} << 2;
     QTest::newRow("show of a missing profile") << QStringList{u"profile"_s, u"show"_s, u"/nonexistent/dir"_s} << 1;
     QTest::newRow("help") << QStringList{u"--help"_s} << 0;
+    QTest::newRow("context without profile") << QStringList{u"context"_s, u"--subject"_s, u"1"_s, u"7"_s, u"1"_s} << 2;
+    QTest::newRow("context with a short subject") << QStringList{u"context"_s, u"--profile"_s, u"/tmp/x"_s, u"--subject"_s, u"1"_s} << 2;
+    QTest::newRow("context of a missing profile") << QStringList{u"context"_s, u"--profile"_s, u"/nonexistent/dir"_s} << 1;
+    QTest::newRow("listen with a stray argument") << QStringList{u"listen"_s, u"now"_s} << 2;
 }
 
 void tst_velmora_host::badInput()
@@ -86,6 +98,50 @@ void tst_velmora_host::badInput()
     QCOMPARE(result.exitCode, exitCode);
     if (exitCode != 0)
         QVERIFY(!result.err.isEmpty());
+}
+
+void tst_velmora_host::contextFollowsTheChosenSubject()
+{
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(u"config"_s).toLocal8Bit());
+    const QString profile = dir.filePath(u"p"_s);
+    QCOMPARE(run({u"profile"_s, u"create"_s, profile, u"--site"_s, u"7"_s, u"--demo"_s}).exitCode, 0);
+
+    const Result written = run({u"context"_s, u"--profile"_s, profile, u"--subject"_s, u"1"_s, u"7"_s, u"1"_s,
+                                u"--domname"_s, u"NOVAK"_s});
+    QVERIFY2(written.exitCode == 0, qPrintable(written.err));
+    const Orv::IniFile ini(dir.filePath(u"config/orvanta/ContactInfo.ini"_s));
+    QCOMPARE(ini.readInteger(u"Main"_s, u"SubjectID"_s), 1);
+    QCOMPARE(ini.readInteger(u"Main"_s, u"CX"_s), 1);
+    QCOMPARE(ini.readInteger(u"Main"_s, u"ProfilID"_s), 7); // the profile's own site
+    QCOMPARE(ini.readString(u"Main"_s, u"SubjectName"_s), u"Alfa Stavby s.r.o."_s);
+    QCOMPARE(ini.readString(u"Main"_s, u"ProfilPath"_s), QDir(profile).absolutePath());
+    QCOMPARE(ini.readString(u"Main"_s, u"DomName"_s), u"NOVAK"_s);
+
+    const Result missing = run({u"context"_s, u"--profile"_s, profile, u"--subject"_s, u"2"_s, u"7"_s, u"999"_s});
+    QCOMPARE(missing.exitCode, 1);
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+void tst_velmora_host::listenLogsWhatItReceives()
+{
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    const QString logPath = dir.filePath(u"host.log"_s);
+    QProcess listener;
+    listener.start(QStringLiteral(ORV_BINARY_DIR "/bin/velmora-host"), {u"listen"_s, u"--log"_s, logPath});
+    QVERIFY(listener.waitForStarted());
+    QTRY_VERIFY(Ipc::findWindow(u"TFM_ContactMain"_s));
+
+    QVERIFY(Ipc::sendMessage(u"TFM_ContactMain"_s, Ipc::WindowMessage{2124, 0, 0}));
+    QVERIFY(Ipc::sendMessage(u"TFM_ContactMain"_s, Ipc::WindowMessage{2046, 7, 1}));
+    listener.terminate();
+    listener.waitForFinished();
+
+    QFile log(logPath);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll(), QByteArray("2124 0 0\n2046 7 1\n"));
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 QTEST_GUILESS_MAIN(tst_velmora_host)
