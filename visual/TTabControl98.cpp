@@ -1,0 +1,1 @@
+#include "visual/TTabControl98.h"
