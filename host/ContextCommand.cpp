@@ -1,13 +1,11 @@
 #include "ContextCommand.h"
 
 #include "ArgumentReader.h"
+#include "ContactInfoWriter.h"
 
 #include "contactdb/Connection.h"
-#include "contactdb/RowSet.h"
 
 #include "base/Errors.h"
-#include "base/IniFile.h"
-#include "base/Paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,19 +20,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("Host::ContextCommand", text);
-}
-
-// The display name the host shows for a firm or person; empty when the record is missing.
-QString subjectName(Db::Connection &connection, int kind, int cpc, int c)
-{
-    const QString sql = kind == 1
-        ? u"SELECT \"FIRMA\" || ' ' || \"PFORMA\" FROM \"FIRM\" WHERE \"CPCF\" = ? AND \"CF\" = ?"_s
-        : u"SELECT \"FTITUL\" || ' ' || \"FNAME\" || ' ' || \"SNAME\" || ' ' || \"STITUL\""
-          " FROM \"PERSON\" WHERE \"CPCO\" = ? AND \"CO\" = ?"_s;
-    const QVariant name = connection.scalar(sql, {cpc, c});
-    if (!name.isValid())
-        throw EOrvUserError(tr("Subjekt %1/%2 v profilu není.").arg(cpc).arg(c));
-    return name.toString();
 }
 
 } // namespace
@@ -84,21 +69,19 @@ int ContextCommand::run(const QStringList &arguments, QTextStream &out)
     if (site == 0)
         site = connection.site();
     if (name.isEmpty() && (kind == 1 || kind == 2))
-        name = subjectName(connection, kind, cpc, c);
+        name = ContactInfoWriter::subjectName(connection, kind, cpc, c);
 
-    Orv::IniFile ini(Orv::programFile(u"ContactInfo.ini"_s));
-    const QString section = u"Main"_s;
-    ini.writeInteger(section, u"SubjectID"_s, kind);
-    ini.writeInteger(section, u"CPCX"_s, cpc);
-    ini.writeInteger(section, u"CX"_s, c);
-    ini.writeString(section, u"SubjectName"_s, name);
-    ini.writeInteger(section, u"ProfilID"_s, site);
-    ini.writeString(section, u"ProfilName"_s, connection.profileName());
-    ini.writeString(section, u"ProfilPath"_s, QDir(profile).absolutePath());
-    ini.writeString(section, u"UserName"_s, user);
-    ini.writeString(section, u"DomName"_s, domainName);
-    ini.save();
-    out << ini.fileName() << '\n';
+    ContactInfo info;
+    info.subjectKind = kind;
+    info.cpc = cpc;
+    info.c = c;
+    info.subjectName = name;
+    info.site = site;
+    info.profileName = connection.profileName();
+    info.profilePath = profile;
+    info.userName = user;
+    info.domName = domainName;
+    out << ContactInfoWriter::write(info) << '\n';
     return 0;
 }
 

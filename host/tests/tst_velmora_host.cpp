@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +25,8 @@ private slots:
     void badInput();
     void contextFollowsTheChosenSubject();
     void listenLogsWhatItReceives();
+    void noArgumentsOpensTheWindowOnTheDemoProfile();
+    void screenshotRendersTheWindow();
 
 private:
     struct Result { int exitCode; QString out; QString err; };
@@ -75,7 +78,9 @@ void tst_velmora_host::badInput_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
-    QTest::newRow("no arguments") << QStringList() << 2;
+    QTest::newRow("window with an unknown option") << QStringList{u"--bogus"_s} << 2;
+    QTest::newRow("window with a missing profile") << QStringList{u"--profile"_s, u"/nonexistent/dir"_s} << 1;
+    QTest::newRow("window with a stray argument") << QStringList{u"--profile"_s, u"/tmp"_s, u"now"_s} << 2;
     QTest::newRow("unknown command") << QStringList{u"frobnicate"_s} << 2;
     QTest::newRow("profile without verb") << QStringList{u"profile"_s} << 2;
     QTest::newRow("create without directory") << QStringList{u"profile"_s, u"create"_s} << 2;
@@ -141,6 +146,50 @@ void tst_velmora_host::listenLogsWhatItReceives()
     QFile log(logPath);
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(log.readAll(), QByteArray("2124 0 0\n2046 7 1\n"));
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+void tst_velmora_host::noArgumentsOpensTheWindowOnTheDemoProfile()
+{
+    QTemporaryDir dir;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_CONFIG_HOME"_s, dir.filePath(u"config"_s));
+    environment.insert(u"XDG_DATA_HOME"_s, dir.filePath(u"data"_s));
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    qputenv("XDG_CONFIG_HOME", dir.filePath(u"config"_s).toLocal8Bit());
+    QProcess host;
+    host.setProcessEnvironment(environment);
+    host.start(QStringLiteral(ORV_BINARY_DIR "/bin/velmora-host"), {});
+    QVERIFY(host.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(Ipc::findWindow(u"TFM_ContactMain"_s), 20'000);
+
+    // The demo profile was made where the window looked for it; open a person of it.
+    Db::Connection demo;
+    demo.openProfile(dir.filePath(u"data/orvanta/demo"_s));
+    const int co = demo.scalar(u"SELECT \"CO\" FROM \"PERSON\" WHERE \"SNAME\" = 'Novák'"_s).toInt();
+    QVERIFY(Ipc::sendMessage(u"TFM_ContactMain"_s, Ipc::WindowMessage{2047, demo.site(), co}));
+    const Orv::IniFile ini(dir.filePath(u"config/orvanta/ContactInfo.ini"_s));
+    QCOMPARE(ini.readString(u"Main"_s, u"SubjectName"_s), u"Ing. Jan Novák"_s);
+    QCOMPARE(ini.readString(u"Main"_s, u"ProfilPath"_s), dir.filePath(u"data/orvanta/demo"_s));
+    host.terminate();
+    QVERIFY(host.waitForFinished());
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+void tst_velmora_host::screenshotRendersTheWindow()
+{
+    QTemporaryDir dir;
+    const QString profile = dir.filePath(u"p"_s);
+    QCOMPARE(run({u"profile"_s, u"create"_s, profile, u"--demo"_s}).exitCode, 0);
+    qputenv("XDG_CONFIG_HOME", dir.filePath(u"config"_s).toLocal8Bit());
+    const QString png = dir.filePath(u"host.png"_s);
+    const Result shot = run({u"--profile"_s, profile, u"--screenshot"_s, png});
+    QVERIFY2(shot.exitCode == 0, qPrintable(shot.err));
+    const QImage image(png);
+    QVERIFY(!image.isNull());
+    QVERIFY(image.width() >= 400 && image.height() >= 300);
+    // A screenshot is no session: the current subject of a running host stays as it was.
+    QVERIFY(!QFile::exists(dir.filePath(u"config/orvanta/ContactInfo.ini"_s)));
     qunsetenv("XDG_CONFIG_HOME");
 }
 
