@@ -1,0 +1,44 @@
+// OrvantaMailImport: the e-mail import program. With --headless it runs the mail manager's
+// queue from the command line; otherwise it shows the main window (one copy per user).
+
+#include "mailimport/manager/MailHeadless.h"
+#include "mailimport/manager/TOrvMailImportInstance.h"
+#include "mailimport/ui/MailUiMain.h"
+
+#include <QApplication>
+
+namespace {
+
+bool isHeadless(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--headless") == 0)
+            return true;
+    }
+    return false;
+}
+
+// The folder pickers list the mail folders the headless "--folders" listing prints.
+QList<MailUi::FolderEntry> listFolders(Mail::TOrvMailClient &client)
+{
+    QList<MailUi::FolderEntry> entries;
+    for (const Mail::MailFolderInfo &folder : Mail::HeadlessEnvironment::defaultFolderLister()(client))
+        entries << MailUi::FolderEntry{folder.id, folder.name, folder.count};
+    return entries;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (isHeadless(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return Mail::runHeadless(app.arguments().mid(1));
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("OrvantaMailImport"));
+    Mail::TOrvMailImportInstance instance;
+    if (!instance.tryStart())
+        return 0; // the first copy was asked to come to the front
+    return MailUi::runMainWindow(listFolders);
+}
