@@ -186,10 +186,41 @@ const char Migration1[] =
 
 } // namespace
 
+// Access levels per application area (0 none, 1 read, 2 edit and add, 3 full; diary and
+// notes 0 or 1). New users start with none; the built-in supervisor has every right.
+const char Migration2[] =
+    "ALTER TABLE \"USERS\" ADD COLUMN \"LOGNAME\" VARCHAR(60) NOT NULL DEFAULT '';"
+    "ALTER TABLE \"USERS\" ADD COLUMN \"SUPERVISOR\" BOOLEAN NOT NULL DEFAULT 0;"
+    "ALTER TABLE \"USERS\" ADD COLUMN \"ACCESS_FIRM\" INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE \"USERS\" ADD COLUMN \"ACCESS_PERSON\" INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE \"USERS\" ADD COLUMN \"ACCESS_COMMON\" INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE \"USERS\" ADD COLUMN \"ACCESS_ADDSET\" INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE \"USERS\" ADD COLUMN \"ACCESS_TREE\" INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE \"USERS\" ADD COLUMN \"ACCESS_DIAR\" INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE \"USERS\" ADD COLUMN \"ACCESS_NOTE\" INTEGER NOT NULL DEFAULT 0;"
+    "UPDATE \"USERS\" SET \"LOGNAME\" = 'SUPERVISOR', \"SUPERVISOR\" = 1, \"ACCESS_FIRM\" = 3,"
+    " \"ACCESS_PERSON\" = 3, \"ACCESS_COMMON\" = 3, \"ACCESS_ADDSET\" = 3, \"ACCESS_TREE\" = 3,"
+    " \"ACCESS_DIAR\" = 1, \"ACCESS_NOTE\" = 1 WHERE \"CPCU\" = 0 AND \"CU\" = 0;";
+
+// Planner hints for a profile that was never analysed: without them SQLite prefers the
+// primary keys and scans every e-mail link per message when it reloads links. A later
+// ANALYZE replaces them with real figures.
+const char Migration3[] =
+    "ANALYZE sqlite_schema;"
+    "INSERT INTO sqlite_stat1 (tbl, idx, stat) VALUES"
+    " ('EMAIL', 'iENTRYID', '100000 1'),"
+    " ('LINK', 'iSUBJEKT_CY', '100000 25000 2 2 1 1'),"
+    " ('LINK', 'iSUBJEKT_CX', '100000 25000 4 2 1 1'),"
+    " ('CONNECT', 'iTEL', '100000 2'),"
+    " ('CONNECT', 'iID_SPOJTYP_TEL', '100000 25000 12500 2');"
+    "ANALYZE sqlite_schema;"; // loads the hints into this connection too
+
 const QStringList &Schema::migrations()
 {
     static const QStringList list = {
         QString::fromUtf8(Migration1),
+        QString::fromUtf8(Migration2),
+        QString::fromUtf8(Migration3),
     };
     return list;
 }
