@@ -41,6 +41,17 @@ QString trimmedName(QString name)
     return name;
 }
 
+// Cuts `base` (never `tail`) until base + tail fits the file system.
+QString fitted(QString base, const QString &tail)
+{
+    while (!base.isEmpty() && (base + tail).toUtf8().size() > MaxNameBytes) {
+        base.chop(1);
+        if (!base.isEmpty() && base.back().isHighSurrogate())
+            base.chop(1);
+    }
+    return base;
+}
+
 // Cuts the base name (never the extension) until the name fits the file system.
 QString shortened(const QString &name)
 {
@@ -51,12 +62,14 @@ QString shortened(const QString &name)
         base = name;
         extension.clear();
     }
-    while (!base.isEmpty() && (base + extension).toUtf8().size() > MaxNameBytes) {
-        base.chop(1);
-        if (!base.isEmpty() && base.back().isHighSurrogate())
-            base.chop(1);
-    }
-    return trimmedName(base) + extension;
+    return trimmedName(fitted(base, extension)) + extension;
+}
+
+// "faktura (2).pdf", kept within the length a file name may have.
+QString numberedName(const QString &base, int number, const QString &extension)
+{
+    const QString tail = QStringLiteral(" (%1)").arg(number) + extension;
+    return fitted(base, tail) + tail;
 }
 
 } // namespace
@@ -90,15 +103,17 @@ QString safeFileName(const QString &name, const QString &fallback)
     return base.isEmpty() ? fallback : base;
 }
 
-QString freeFileName(const QString &directory, const QString &fileName)
+QString freeFileName(const QString &directory, const QString &fileName,
+                     const std::function<bool(const QString &path)> &reusable)
 {
     const QDir dir(directory);
-    if (!QFileInfo::exists(dir.filePath(fileName)))
-        return fileName;
     const auto [base, extension] = splitExtension(fileName);
-    for (int number = 2;; ++number) {
-        const QString candidate = base + QStringLiteral(" (") + QString::number(number) + u')' + extension;
-        if (!QFileInfo::exists(dir.filePath(candidate)))
+    for (int number = 1;; ++number) {
+        const QString candidate = number == 1 ? fileName : numberedName(base, number, extension);
+        const QFileInfo info(dir.filePath(candidate));
+        if (!info.exists() && !info.isSymLink())
+            return candidate;
+        if (reusable && info.isFile() && !info.isSymLink() && reusable(info.filePath()))
             return candidate;
     }
 }

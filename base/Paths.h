@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace Orv {
 
 // The program directory: what Windows kept "beside the program" (ContactInfo.ini,
@@ -15,7 +17,10 @@ QString programFile(const QString &fileName); // programDirectory() + "/" + file
 // 255 UTF-8 bytes (the extension kept), not empty (`fallback` then).
 QString safeFileName(const QString &name, const QString &fallback = QStringLiteral("priloha"));
 // A name in `directory` that does not exist yet: "faktura.pdf", "faktura (2).pdf", …
-QString freeFileName(const QString &directory, const QString &fileName);
+// An existing file for which `reusable(path)` answers true is taken instead (a file that
+// already holds the same content). A symbolic link never counts as free.
+QString freeFileName(const QString &directory, const QString &fileName,
+                     const std::function<bool(const QString &path)> &reusable = {});
 
 // Writes `data` to `path` atomically (temporary file in the same directory + rename);
 // throws EOrvIoError with a Czech text on failure.

@@ -28,22 +28,6 @@ bool fileHasContent(const QString &path, const QByteArray &data)
     return file.readAll() == data;
 }
 
-// "faktura.pdf", "faktura (2).pdf", … kept within the length a file name may have.
-QString numberedName(const QString &name, int number)
-{
-    if (number == 1)
-        return name;
-    const qsizetype dot = name.lastIndexOf(u'.');
-    QString base = dot > 0 ? name.left(dot) : name;
-    const QString extension = dot > 0 ? name.mid(dot) : QString();
-    const QString suffix = QStringLiteral(" (%1)").arg(number);
-    while (!base.isEmpty() && (base + suffix + extension).toUtf8().size() > 255) {
-        base.chop(1);
-        if (!base.isEmpty() && base.back().isHighSurrogate())
-            base.chop(1);
-    }
-    return base + suffix + extension;
-}
 
 } // namespace
 
@@ -80,14 +64,10 @@ QString TOrvMailClient::SaveAttachment(const TOrvMail &mail, const QString &file
     const QString safeName = Orv::safeFileName(fileName);
     // The first name that is free or already holds this very content: a file saved before
     // (a second save, another subject) is shared, a different file of that name is kept.
-    QString path;
-    for (int number = 1;; ++number) {
-        path = dir + QLatin1Char('/') + numberedName(safeName, number);
-        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
-            break;
-        if (QFileInfo(path).isFile() && !QFileInfo(path).isSymLink() && fileHasContent(path, *data))
-            return path;
-    }
+    const QString path = dir + QLatin1Char('/')
+        + Orv::freeFileName(dir, safeName, [&](const QString &existing) { return fileHasContent(existing, *data); });
+    if (QFileInfo::exists(path))
+        return path;
     try {
         Orv::writeFileAtomically(path, *data);
     } catch (const EOrvError &error) {

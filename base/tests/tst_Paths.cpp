@@ -19,6 +19,7 @@ private slots:
     void safeFileNameFitsTheFileSystem();
     void freeFileName_data();
     void freeFileName();
+    void freeFileNameReusesSameContentAndSkipsLinks();
     void writesAtomically();
     void failedWriteThrowsWithCzechText();
 };
@@ -103,6 +104,20 @@ void tst_Paths::freeFileName()
     for (const QString &file : std::as_const(existing))
         Orv::writeFileAtomically(dir.filePath(file), "x");
     QCOMPARE(Orv::freeFileName(dir.path(), name), expected);
+}
+
+void tst_Paths::freeFileNameReusesSameContentAndSkipsLinks()
+{
+    QTemporaryDir dir;
+    Orv::writeFileAtomically(dir.filePath(u"faktura.pdf"_s), "jina");
+    Orv::writeFileAtomically(dir.filePath(u"faktura (2).pdf"_s), "stejna");
+    QVERIFY(QFile::link(dir.filePath(u"nikam"_s), dir.filePath(u"faktura (3).pdf"_s))); // dangling
+    const auto sameContent = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && file.readAll() == "stejna";
+    };
+    QCOMPARE(Orv::freeFileName(dir.path(), u"faktura.pdf"_s, sameContent), u"faktura (2).pdf"_s);
+    QCOMPARE(Orv::freeFileName(dir.path(), u"faktura.pdf"_s), u"faktura (4).pdf"_s);
 }
 
 void tst_Paths::writesAtomically()
