@@ -2,6 +2,8 @@
 // the SQLite C API, for a short look-up script and for the mail import's save script.
 // Usage: bench_script [rows=10000] [lookups=20000] [saves=2000] [rounds=5]
 
+#include "mailimport/MailScripts.h"
+
 #include "contactdb/Connection.h"
 #include "contactdb/ScriptInterpreter.h"
 
@@ -20,37 +22,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString IsEmailInDB = u"-- IsEmailInDB\n-- Vstup: 0=EMAIL Unique ID\n"
-                            "SELECT \"CPCEM\", \"CEM\" FROM \"EMAIL\" WHERE \"ENTRYID\" = '@0';\n"_s;
-
-// Written as the mail import carries it.
-const QString SaveEmail = u"-- SaveEmail\n"
-    "DECLARE cCPCEM INTEGER;\nDECLARE cCEM INTEGER;\nDECLARE cCL INTEGER;\nDECLARE cDate TIMESTAMP;\n"
-    "SET cDate = CURRENT_TIMESTAMP;\n"
-    "IF NOT EXISTS (SELECT * FROM \"EMAIL\" WHERE \"ENTRYID\" = :ENTRYID) THEN\n"
-    "  UPDATE \"SITESET\" SET \"LASTCEM\" = \"LASTCEM\" + 1, \"LASTCL\" = \"LASTCL\" + 1;\n"
-    "  SET cCEM = (SELECT TOP 1 \"LASTCEM\" FROM \"SITESET\");\n"
-    "  SET cCL = (SELECT TOP 1 \"LASTCL\" FROM \"SITESET\");\n"
-    "  INSERT INTO \"EMAIL\" (\"CPCEM\", \"CEM\", \"TO\", \"FROM\", \"SUBJECT\", \"DATE\", \"HAS_ATTACH\", \"BODY\",\n"
-    "    \"BODYTYPE\", \"CREATOR\", \"LASTEDIT\", \"CRDATE\", \"EDDATE\", \"SYNDATE\", \"SITE\", \"COUNTER\", \"UID\", \"ENTRYID\")\n"
-    "  VALUES (:SITE, cCEM, :TO, :FROM, :SUBJECT, :DATE, :HAS_ATTACH, :BODY, :BODYTYPE, :DOMNAME, :DOMNAME,\n"
-    "    cDate, cDate, cDate, :SITE, 1, '', :ENTRYID);\n"
-    "  INSERT INTO \"LINK\" (\"ID\", \"CPCL\", \"CL\", \"CPCX\", \"CX\", \"CPCY\", \"CY\", \"PRIORITA\", \"SECTION\",\n"
-    "    \"FUNCTION\", \"CREATOR\", \"LASTEDIT\", \"CRDATE\", \"EDDATE\", \"SYNDATE\", \"SITE\", \"COUNTER\")\n"
-    "  VALUES (:LINKID, :SITE, cCL, :CPCX, :CX, :SITE, cCEM, :PRIORITA, '', '', :DOMNAME, :DOMNAME,\n"
-    "    cDate, cDate, cDate, :SITE, 1);\n"
-    "ELSEIF NOT EXISTS (SELECT * FROM \"EMAIL\", \"LINK\" WHERE \"EMAIL\".\"ENTRYID\" = :ENTRYID\n"
-    "    AND \"LINK\".\"ID\" = :LINKID AND \"LINK\".\"CPCX\" = :CPCX AND \"LINK\".\"CX\" = :CX\n"
-    "    AND \"LINK\".\"CPCY\" = \"EMAIL\".\"CPCEM\" AND \"LINK\".\"CY\" = \"EMAIL\".\"CEM\") THEN\n"
-    "  UPDATE \"SITESET\" SET \"LASTCL\" = \"LASTCL\" + 1;\n"
-    "  SET cCL = (SELECT TOP 1 \"LASTCL\" FROM \"SITESET\");\n"
-    "  SET cCPCEM = (SELECT TOP 1 \"CPCEM\" FROM \"EMAIL\" WHERE \"ENTRYID\" = :ENTRYID);\n"
-    "  SET cCEM = (SELECT TOP 1 \"CEM\" FROM \"EMAIL\" WHERE \"ENTRYID\" = :ENTRYID);\n"
-    "  INSERT INTO \"LINK\" (\"ID\", \"CPCL\", \"CL\", \"CPCX\", \"CX\", \"CPCY\", \"CY\", \"PRIORITA\", \"SECTION\",\n"
-    "    \"FUNCTION\", \"CREATOR\", \"LASTEDIT\", \"CRDATE\", \"EDDATE\", \"SYNDATE\", \"SITE\", \"COUNTER\")\n"
-    "  VALUES (:LINKID, :SITE, cCL, :CPCX, :CX, cCPCEM, cCEM, :PRIORITA, '', '', :DOMNAME, :DOMNAME,\n"
-    "    cDate, cDate, cDate, :SITE, 1);\n"
-    "END IF;\n"_s;
+using Mail::Scripts::IsEmailInDB;
+using Mail::Scripts::SaveEmail;
 
 QString entryId(int i)
 {

@@ -1,7 +1,7 @@
 #include "contactdb/Connection.h"
 #include "contactdb/ScriptInterpreter.h"
 
-#include "MailScripts.h"
+#include "mailimport/MailScripts.h"
 #include "TestProfile.h"
 
 #include "base/Clock.h"
@@ -328,7 +328,7 @@ void tst_ScriptInterpreter::saveEmailStoresOnceAndLinksPerSubject()
     const qint64 linksBefore = profile.rowCount(u"LINK"_s);
     const qint64 clBefore = profile.counter(u"LASTCL"_s);
 
-    interpreter.run(MailScripts::SaveEmail, saveEmailParams(u"ID-1"_s, 26, 1, 1));
+    interpreter.run(Mail::Scripts::SaveEmail, saveEmailParams(u"ID-1"_s, 26, 1, 1));
     QCOMPARE(profile.rowCount(u"EMAIL"_s), 1);
     QCOMPARE(profile.rowCount(u"LINK"_s), linksBefore + 1);
     QCOMPARE(profile.counter(u"LASTCEM"_s), 1);
@@ -346,13 +346,13 @@ void tst_ScriptInterpreter::saveEmailStoresOnceAndLinksPerSubject()
     QCOMPARE(link.rows(), Rows{(QVariantList{26, 1, 1, 1, 1, 2, clBefore + 1})});
 
     // The same message for the same subject writes nothing and raises nothing.
-    interpreter.run(MailScripts::SaveEmail, saveEmailParams(u"ID-1"_s, 26, 1, 1));
+    interpreter.run(Mail::Scripts::SaveEmail, saveEmailParams(u"ID-1"_s, 26, 1, 1));
     QCOMPARE(profile.rowCount(u"LINK"_s), linksBefore + 1);
     QCOMPARE(profile.counter(u"LASTCEM"_s), 1);
     QCOMPARE(profile.counter(u"LASTCL"_s), clBefore + 1);
 
     // For a person: only a second link, pointing at the stored e-mail.
-    interpreter.run(MailScripts::SaveEmail, saveEmailParams(u"ID-1"_s, 27, 1, 2));
+    interpreter.run(Mail::Scripts::SaveEmail, saveEmailParams(u"ID-1"_s, 27, 1, 2));
     QCOMPARE(profile.rowCount(u"EMAIL"_s), 1);
     QCOMPARE(profile.rowCount(u"LINK"_s), linksBefore + 2);
     QCOMPARE(profile.counter(u"LASTCEM"_s), 1);
@@ -368,7 +368,7 @@ void tst_ScriptInterpreter::saveEmailIsAtomic()
         Db::ScriptInterpreter interpreter(profile.connection());
         profile.connection().failStep(failAt);
         try {
-            interpreter.run(MailScripts::SaveEmail, saveEmailParams(u"ID-1"_s, 26, 1, 1));
+            interpreter.run(Mail::Scripts::SaveEmail, saveEmailParams(u"ID-1"_s, 26, 1, 1));
             QVERIFY(profile.connection().faultPending());  // every step has been failed once
             profile.connection().failStep(0);
             QCOMPARE(profile.rowCount(u"EMAIL"_s), 1);
@@ -389,17 +389,17 @@ void tst_ScriptInterpreter::twoSitesGiveEqualCountersAndDistinctPairs()
 {
     TestProfile site1(1), site2(2);
     Db::ScriptInterpreter run1(site1.connection()), run2(site2.connection());
-    run1.run(MailScripts::SaveEmail, saveEmailParams(u"A"_s, 26, 1, 1, 1));
-    run2.run(MailScripts::SaveEmail, saveEmailParams(u"B"_s, 26, 2, 1, 2));
-    const Db::RowSet a = run1.run(MailScripts::IsEmailInDB, QStringList{u"A"_s});
-    const Db::RowSet b = run2.run(MailScripts::IsEmailInDB, QStringList{u"B"_s});
+    run1.run(Mail::Scripts::SaveEmail, saveEmailParams(u"A"_s, 26, 1, 1, 1));
+    run2.run(Mail::Scripts::SaveEmail, saveEmailParams(u"B"_s, 26, 2, 1, 2));
+    const Db::RowSet a = run1.run(Mail::Scripts::IsEmailInDB, QStringList{u"A"_s});
+    const Db::RowSet b = run2.run(Mail::Scripts::IsEmailInDB, QStringList{u"B"_s});
     QCOMPARE(a.rows(), Rows{(QVariantList{1, 1})});
     QCOMPARE(b.rows(), Rows{(QVariantList{2, 1})});
 
     // Brought together, the pair tells them apart; the same pair twice is refused.
     const QString copy = u"INSERT INTO \"EMAIL\" (\"CPCEM\", \"CEM\", \"ENTRYID\") VALUES (?, ?, ?)"_s;
     site1.connection().execute(copy, {2, 1, u"B"_s});
-    QCOMPARE(run1.run(MailScripts::IsEmailInDB, QStringList{u"B"_s}).rows(), Rows{(QVariantList{2, 1})});
+    QCOMPARE(run1.run(Mail::Scripts::IsEmailInDB, QStringList{u"B"_s}).rows(), Rows{(QVariantList{2, 1})});
     QVERIFY_THROWS_EXCEPTION(EOrvDatabaseError, site1.connection().execute(copy, {1, 1, u"C"_s}));
 }
 
@@ -410,18 +410,18 @@ void tst_ScriptInterpreter::saveDocumentAndAddress()
     const QVariantMap document{{u"DOCUMENTID"_s, 51}, {u"CPCX"_s, 1}, {u"CX"_s, 1}, {u"DESC"_s, u"faktura.pdf"_s},
                                {u"PATH"_s, u"/home/u/prilohy/faktura.pdf"_s}, {u"MEMO"_s, u"{\\rtf1 x}"_s},
                                {u"SITE"_s, 1}, {u"DOMNAME"_s, u"NOVAK"_s}};
-    interpreter.run(MailScripts::SaveDocument, document);
+    interpreter.run(Mail::Scripts::SaveDocument, document);
     QVariantMap changed = document;
     changed[u"PATH"_s] = u"/elsewhere/faktura.pdf"_s;
-    interpreter.run(MailScripts::SaveDocument, changed);
+    interpreter.run(Mail::Scripts::SaveDocument, changed);
     QCOMPARE(profile.rowCount(u"DOCUMENT"_s), 1);
     QCOMPARE(profile.counter(u"LASTCT"_s), 1);
     changed[u"DOCUMENTID"_s] = 52;                   // same file name for a person is a new document
-    interpreter.run(MailScripts::SaveDocument, changed);
+    interpreter.run(Mail::Scripts::SaveDocument, changed);
     QCOMPARE(profile.rowCount(u"DOCUMENT"_s), 2);
     QCOMPARE(profile.counter(u"LASTCT"_s), 2);
 
-    interpreter.run(MailScripts::SaveAddress, QVariantMap{{u"ID"_s, 62}, {u"CPCX"_s, 1}, {u"CX"_s, 4},
+    interpreter.run(Mail::Scripts::SaveMailAddress, QVariantMap{{u"ID"_s, 62}, {u"CPCX"_s, 1}, {u"CX"_s, 4},
                                                          {u"TELEFON"_s, u"novy@example.cz"_s},
                                                          {u"DOMNAME"_s, u"NOVAK"_s}, {u"SITE"_s, 1}});
     QCOMPARE(profile.connection().query(u"SELECT \"CPCS\", \"CS\", \"SPOJTYP\", \"TYP\", \"VOLACKA\", \"TELEFON\","
@@ -450,7 +450,7 @@ void tst_ScriptInterpreter::findSubjectByUrl()
     QFETCH(int, rows);
     TestProfile profile(3, true);
     Db::ScriptInterpreter interpreter(profile.connection());
-    QCOMPARE(interpreter.run(MailScripts::FindSubjectByUrl, QStringList{address}).recordCount(), rows);
+    QCOMPARE(interpreter.run(Mail::Scripts::FindSubjectByUrl, QStringList{address}).recordCount(), rows);
 }
 
 void tst_ScriptInterpreter::findSubjectById_data()
@@ -473,7 +473,7 @@ void tst_ScriptInterpreter::findSubjectById()
     QFETCH(Rows, expected);
     TestProfile profile(3, true);
     Db::ScriptInterpreter interpreter(profile.connection());
-    Db::RowSet result = interpreter.run(MailScripts::FindSubjectById, key);
+    Db::RowSet result = interpreter.run(Mail::Scripts::FindSubjectById, key);
     QCOMPARE(result.rows(), expected);
     if (!expected.isEmpty()) {
         result.first();
@@ -485,20 +485,20 @@ void tst_ScriptInterpreter::linkedSubjectsAndAddresses()
 {
     TestProfile profile(3, true);
     Db::ScriptInterpreter interpreter(profile.connection());
-    interpreter.run(MailScripts::SaveEmail, saveEmailParams(u"M1"_s, 26, 3, 1, 3));
-    interpreter.run(MailScripts::SaveEmail, saveEmailParams(u"M1"_s, 27, 3, 2, 3));
+    interpreter.run(Mail::Scripts::SaveEmail, saveEmailParams(u"M1"_s, 26, 3, 1, 3));
+    interpreter.run(Mail::Scripts::SaveEmail, saveEmailParams(u"M1"_s, 27, 3, 2, 3));
 
-    QCOMPARE(interpreter.run(MailScripts::GetLinkedFirm, QStringList{u"M1"_s}).rows(),
+    QCOMPARE(interpreter.run(Mail::Scripts::GetLinkedFirm, QStringList{u"M1"_s}).rows(),
              Rows{(QVariantList{u"Alfa Stavby"_s, 3, 1})});
-    QCOMPARE(interpreter.run(MailScripts::GetLinkedPerson, QStringList{u"M1"_s}).rows(),
+    QCOMPARE(interpreter.run(Mail::Scripts::GetLinkedPerson, QStringList{u"M1"_s}).rows(),
              Rows{(QVariantList{u"Jana"_s, u"Dvořáková"_s, 3, 2})});
-    QCOMPARE(interpreter.run(MailScripts::IsEmailInDB, QStringList{u"m1"_s}).recordCount(), 0); // ENTRYID is exact
-    QCOMPARE(interpreter.run(MailScripts::GetLinkedFirm, QStringList{u"other"_s}).recordCount(), 0);
+    QCOMPARE(interpreter.run(Mail::Scripts::IsEmailInDB, QStringList{u"m1"_s}).recordCount(), 0); // ENTRYID is exact
+    QCOMPARE(interpreter.run(Mail::Scripts::GetLinkedFirm, QStringList{u"other"_s}).recordCount(), 0);
 
-    const Db::RowSet addresses = interpreter.run(MailScripts::FindAddressesById, QStringList{u"1"_s, u"3"_s, u"1"_s});
+    const Db::RowSet addresses = interpreter.run(Mail::Scripts::FindMailAddressBySubjectId, QStringList{u"1"_s, u"3"_s, u"1"_s});
     QCOMPARE(addresses.recordCount(), 1);
     QCOMPARE(addresses.value(0, u"TELEFON"_s).toString(), u"info@alfastavby.cz"_s);
-    QCOMPARE(interpreter.run(MailScripts::FindAddressesById, QStringList{u"2"_s, u"3"_s, u"2"_s}).recordCount(), 1);
+    QCOMPARE(interpreter.run(Mail::Scripts::FindMailAddressBySubjectId, QStringList{u"2"_s, u"3"_s, u"2"_s}).recordCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_ScriptInterpreter)
