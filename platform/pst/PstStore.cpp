@@ -170,23 +170,38 @@ namespace {
 using Internal::ItemHandle;
 using Internal::Store;
 
+// The entry of that property type in one record set of the item. The set is kept with the
+// entry: libpff's entry points into it. `entry` is null when the property is absent.
+struct RecordEntry
+{
+    PffRecordSetPtr set;
+    PffRecordEntryPtr entry; // destroyed before its set
+};
+
+RecordEntry recordEntry(libpff_item_t *item, int set, uint32_t type)
+{
+    RecordEntry found;
+    libpff_record_set_t *rawSet = nullptr;
+    if (libpff_item_get_record_set_by_index(item, set, &rawSet, nullptr) != 1)
+        return found;
+    found.set.reset(rawSet);
+    libpff_record_entry_t *rawEntry = nullptr;
+    if (libpff_record_set_get_entry_by_type(found.set.get(), type, 0, &rawEntry,
+                                            LIBPFF_ENTRY_VALUE_FLAG_MATCH_ANY_VALUE_TYPE, nullptr) == 1)
+        found.entry.reset(rawEntry);
+    return found;
+}
+
 // A string property read through the item's record set (folders, attachments, recipients).
 std::optional<QString> recordString(libpff_item_t *item, int set, uint32_t type)
 {
-    libpff_record_set_t *rawSet = nullptr;
-    if (libpff_item_get_record_set_by_index(item, set, &rawSet, nullptr) != 1)
-        return std::nullopt;
-    PffRecordSetPtr recordSet(rawSet);
-    libpff_record_entry_t *rawEntry = nullptr;
-    if (libpff_record_set_get_entry_by_type(recordSet.get(), type, 0, &rawEntry,
-                                            LIBPFF_ENTRY_VALUE_FLAG_MATCH_ANY_VALUE_TYPE, nullptr) != 1)
-        return std::nullopt;
-    PffRecordEntryPtr entry(rawEntry);
+    const RecordEntry found = recordEntry(item, set, type);
+    libpff_record_entry_t *entry = found.entry.get();
     size_t size = 0;
-    if (libpff_record_entry_get_data_as_utf8_string_size(entry.get(), &size, nullptr) != 1 || size == 0)
+    if (!entry || libpff_record_entry_get_data_as_utf8_string_size(entry, &size, nullptr) != 1 || size == 0)
         return std::nullopt;
     QByteArray buffer(qsizetype(size), '\0');
-    if (libpff_record_entry_get_data_as_utf8_string(entry.get(), reinterpret_cast<uint8_t *>(buffer.data()),
+    if (libpff_record_entry_get_data_as_utf8_string(entry, reinterpret_cast<uint8_t *>(buffer.data()),
                                                     size, nullptr) != 1)
         return std::nullopt;
     return QString::fromUtf8(buffer.constData());
@@ -194,17 +209,9 @@ std::optional<QString> recordString(libpff_item_t *item, int set, uint32_t type)
 
 std::optional<qint32> recordInt32(libpff_item_t *item, int set, uint32_t type)
 {
-    libpff_record_set_t *rawSet = nullptr;
-    if (libpff_item_get_record_set_by_index(item, set, &rawSet, nullptr) != 1)
-        return std::nullopt;
-    PffRecordSetPtr recordSet(rawSet);
-    libpff_record_entry_t *rawEntry = nullptr;
-    if (libpff_record_set_get_entry_by_type(recordSet.get(), type, 0, &rawEntry,
-                                            LIBPFF_ENTRY_VALUE_FLAG_MATCH_ANY_VALUE_TYPE, nullptr) != 1)
-        return std::nullopt;
-    PffRecordEntryPtr entry(rawEntry);
+    const RecordEntry found = recordEntry(item, set, type);
     uint32_t value = 0;
-    if (libpff_record_entry_get_data_as_32bit_integer(entry.get(), &value, nullptr) != 1)
+    if (!found.entry || libpff_record_entry_get_data_as_32bit_integer(found.entry.get(), &value, nullptr) != 1)
         return std::nullopt;
     return qint32(value);
 }
