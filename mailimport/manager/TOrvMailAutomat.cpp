@@ -2,14 +2,13 @@
 
 #include "mailimport/TOrvMailClient.h"
 
-#include "contactdb/Connection.h"
+#include "mailimport/manager/TransactionBatch.h"
 
 #include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QWaitCondition>
 
-#include <optional>
 
 namespace Mail {
 
@@ -29,8 +28,7 @@ struct PendingQuestion
 // How often a waiting worker looks whether it was told to stop.
 constexpr unsigned long StopPollMs = 50;
 
-// Without questions the saves of this many messages share one transaction: committing
-// each save alone made storing several times slower than plain inserts.
+// Without questions the saves of this many messages share one transaction.
 constexpr int SavesPerTransaction = 200;
 
 } // namespace
@@ -84,32 +82,22 @@ void TOrvMailAutomat::Execute()
     const TOrvContactInfo context = TOrvContactInfo::read();
     // While a question waits for the user no transaction may stay open: it would lock the
     // host out of its own database.
-    Db::Connection *batchConnection = m_settings.PromptForImport ? nullptr : contact()->dataSource().connection();
-    std::optional<Db::Transaction> batch;
-    int savesInBatch = 0;
+    TransactionBatch batch(m_settings.PromptForImport ? nullptr : contact()->dataSource().connection(),
+                           Db::Connection::TransactionMode::Immediate, SavesPerTransaction);
     int storedBeforeBatch = m_stored.loadRelaxed();
     try {
         TOrvMailPtr mail = First();
         while (!Terminated() && mail) {
-            if (batchConnection && !batch) {
-                batch.emplace(*batchConnection);
+            if (batch.begin())
                 storedBeforeBatch = m_stored.loadRelaxed();
-            }
             importOne(*mail, context);
-            if (batch && ++savesInBatch >= SavesPerTransaction) {
-                batch->commit();
-                batch.reset();
-                savesInBatch = 0;
-            }
+            batch.end();
             mail = Next();
-            yieldCurrentThread();
         }
-        if (batch)
-            batch->commit();
+        batch.commit();
     } catch (...) {
         // The open batch rolls back whole (counters stay equal to the rows); its messages
         // are offered again by the next run.
-        batch.reset();
         m_stored.storeRelaxed(storedBeforeBatch);
         throw;
     }

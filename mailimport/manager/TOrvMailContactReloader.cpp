@@ -1,10 +1,17 @@
 #include "mailimport/manager/TOrvMailContactReloader.h"
 
 #include "mailimport/TOrvMailContact.h"
+#include "mailimport/manager/TransactionBatch.h"
 
 #include <QCoreApplication>
 
 namespace Mail {
+
+namespace {
+
+constexpr int LookupsPerTransaction = 200;
+
+} // namespace
 
 TOrvMailContactReloader::TOrvMailContactReloader(std::shared_ptr<TOrvMailList> mails, TOrvMailContact *contact)
     : TOrvMailListWorker(std::move(mails), contact)
@@ -20,15 +27,18 @@ void TOrvMailContactReloader::Execute()
 {
     if (!mails() || !contact())
         return;
+    // One read snapshot per batch instead of one per look-up.
+    TransactionBatch batch(contact()->dataSource().connection(), Db::Connection::TransactionMode::Deferred,
+                           LookupsPerTransaction);
     TOrvMailPtr mail = First();
     while (!Terminated() && mail) {
+        batch.begin();
         // LoadDatabaseState marks the message as not stored when the database is closed.
         contact()->LoadDatabaseState(*mail);
+        batch.end();
         mail = Next();
-        // Lets the main thread and the host breathe; a fixed 1 ms per message would cap
-        // the reloader at a thousand messages a second.
-        yieldCurrentThread();
     }
+    batch.commit();
 }
 
 } // namespace Mail
