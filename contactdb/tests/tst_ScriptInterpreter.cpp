@@ -303,6 +303,9 @@ void tst_ScriptInterpreter::literalsStayWhenNoValuesAreGiven()
 
 // --- the mail import's scripts ---------------------------------------------------------------
 
+// A body with a NUL inside: blobs are stored whole, not cut at the first zero byte.
+constexpr char BodyWithNul[] = "<p>Dobr\xc3\xbd den</p>\0end";
+
 QVariantMap tst_ScriptInterpreter::saveEmailParams(const QString &entryId, int linkId, qint64 cpcx, qint64 cx, int site)
 {
     return {{u"TO"_s, u"jan.novak@alfastavby.cz"_s},
@@ -310,7 +313,7 @@ QVariantMap tst_ScriptInterpreter::saveEmailParams(const QString &entryId, int l
             {u"SUBJECT"_s, u"Nabídka; 'cena' @1"_s},
             {u"DATE"_s, QDateTime(QDate(2024, 3, 1), QTime(14, 5, 0, 7))},
             {u"HAS_ATTACH"_s, true},
-            {u"BODY"_s, QByteArray("<p>Dobr\xc3\xbd den</p>\0end", 25)},
+            {u"BODY"_s, QByteArray(BodyWithNul, sizeof BodyWithNul - 1)},
             {u"BODYTYPE"_s, 1},
             {u"SITE"_s, site},
             {u"ENTRYID"_s, entryId},
@@ -339,7 +342,7 @@ void tst_ScriptInterpreter::saveEmailStoresOnceAndLinksPerSubject()
         " \"CRDATE\", \"SYNDATE\", \"SITE\", \"COUNTER\", \"UID\" FROM \"EMAIL\""_s);
     QCOMPARE(email.rows().first(),
              (QVariantList{1, 1, u"Nabídka; 'cena' @1"_s, u"2024-03-01T14:05:00.007"_s, 1,
-                           QByteArray("<p>Dobr\xc3\xbd den</p>\0end", 25), u"NOVAK"_s, u"NOVAK"_s,
+                           QByteArray(BodyWithNul, sizeof BodyWithNul - 1), u"NOVAK"_s, u"NOVAK"_s,
                            u"2024-03-15T09:30:15.250"_s, u"2024-03-15T09:30:15.250"_s, 1, 1, QString()}));
     const Db::RowSet link = profile.connection().query(
         u"SELECT \"ID\", \"CPCX\", \"CX\", \"CPCY\", \"CY\", \"PRIORITA\", \"CL\" FROM \"LINK\" WHERE \"ID\" = 26"_s);
