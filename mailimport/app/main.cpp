@@ -18,15 +18,6 @@ bool isHeadless(int argc, char *argv[])
     return false;
 }
 
-// The folder pickers list the mail folders the headless "--folders" listing prints.
-QList<MailUi::FolderEntry> listFolders(Mail::TOrvMailClient &client)
-{
-    QList<MailUi::FolderEntry> entries;
-    for (const Mail::MailFolderInfo &folder : Mail::HeadlessEnvironment::defaultFolderLister()(client))
-        entries << MailUi::FolderEntry{folder.id, folder.name, folder.count};
-    return entries;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -40,5 +31,6 @@ int main(int argc, char *argv[])
     Mail::TOrvMailImportInstance instance;
     if (!instance.tryStart())
         return 0; // the first copy was asked to come to the front
-    return MailUi::runMainWindow(listFolders);
+    // The folder pickers list the mail folders the headless "--folders" listing prints.
+    return MailUi::runMainWindow(Mail::HeadlessEnvironment::defaultFolderLister());
 }

@@ -9,12 +9,14 @@
 
 namespace Mail {
 
-// One folder of a mail client as its folder picker lists it.
+// One folder (or Notes view) of a mail client as its folder picker and --folders list it.
 struct MailFolderInfo
 {
-    QString id;
+    QString id;         // the client's identifier; empty where the client knows folders by name
     QString name;
-    int count = 0;
+    int count = -1;     // messages in the folder; below 0 when the client does not say
+
+    bool operator==(const MailFolderInfo &other) const = default;
 };
 
 // What the headless run needs from the program: its mail clients and, for --folders, a way

@@ -8,12 +8,12 @@
 
 namespace MailUi {
 
-QString FolderEntry::markup() const
+QString folderMarkup(const FolderEntry &folder)
 {
-    if (count < 0)
-        return ListMarkup::escape(name);
-    return QStringLiteral("$B1") + ListMarkup::escape(name) + QStringLiteral("$B0")
-        + TFM_PickFolder::tr(" [%1 zpráv]").arg(count);
+    if (folder.count < 0)
+        return ListMarkup::escape(folder.name);
+    return QStringLiteral("$B1") + ListMarkup::escape(folder.name) + QStringLiteral("$B0")
+        + TFM_PickFolder::tr(" [%1 zpráv]").arg(folder.count);
 }
 
 TFM_PickFolder::TFM_PickFolder(QWidget *parent)
@@ -63,7 +63,7 @@ std::optional<FolderEntry> TFM_PickFolder::pick(const QList<FolderEntry> &folder
 {
     TFM_PickFolder dialog(parent);
     for (const FolderEntry &folder : folders)
-        dialog.list()->addMarkupItem(folder.markup(), QVariant::fromValue(folder));
+        dialog.list()->addMarkupItem(folderMarkup(folder), QVariant::fromValue(folder));
     QString name;
     QVariant object;
     if (!dialog.Run(name, object))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mailimport/manager/MailHeadless.h"
+
 #include <QDialog>
 
 #include <optional>
@@ -10,18 +12,11 @@ namespace MailUi {
 
 class TOrvListBox;
 
-// One folder (or Notes view) of a mail client as the folder picker offers it.
-struct FolderEntry
-{
-    QString id;         // the client's identifier; empty where the client knows folders by name
-    QString name;
-    int count = -1;     // messages in the folder; below 0 when the client does not say
+using FolderEntry = Mail::MailFolderInfo;
 
-    // The list line: the name in bold with the message count, or the name alone; the name
-    // is shown as typed.
-    QString markup() const;
-    bool operator==(const FolderEntry &other) const = default;
-};
+// The picker's line of a folder: the name in bold with the message count, or the name
+// alone; the name is shown as typed.
+QString folderMarkup(const FolderEntry &folder);
 
 // "Vyberte složku": a list of folders; "Vybrat" is enabled only while one is selected.
 // Created per use and run modally.
@@ -48,4 +43,4 @@ private:
 
 } // namespace MailUi
 
-Q_DECLARE_METATYPE(MailUi::FolderEntry)
+Q_DECLARE_METATYPE(Mail::MailFolderInfo)
