@@ -7,6 +7,8 @@
 #include "hostapi/TProfileManager.h"
 
 #include "visual/TButton95.h"
+#include "visual/TPageControl98.h"
+#include "visual/TTabSheet98.h"
 #include "visual/TWizard.h"
 
 #include "base/Guarded.h"
@@ -16,18 +18,18 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace Host {
 
 namespace {
 
-QWidget *addPage(QStackedWidget *pages, const char *name)
+// Wizard pages have no tabs: the wizard's buttons move between them.
+TTabSheet98 *addPage(TPageControl98 *pages, const char *name)
 {
-    auto *page = new QWidget(pages);
+    auto *page = new TTabSheet98(pages);
     page->setObjectName(QLatin1String(name));
-    pages->addWidget(page);
+    page->SetTabVisible(false);
     return page;
 }
 
@@ -36,7 +38,7 @@ QWidget *addPage(QStackedWidget *pages, const char *name)
 TFM_OrvPluginWizard::TFM_OrvPluginWizard(TExternalContactModul *module, QWidget *parent)
     : QDialog(parent)
     , WZ_Wizard(new TWizard(this))
-    , PC_Wizard(new QStackedWidget(WZ_Wizard))
+    , PC_Wizard(new TPageControl98(WZ_Wizard))
     , TS_About(addPage(PC_Wizard, "TS_About"))
     , TS_DataSource(addPage(PC_Wizard, "TS_DataSource"))
     , TS_Filter(addPage(PC_Wizard, "TS_Filter"))
@@ -137,20 +139,20 @@ void TFM_OrvPluginWizard::NextPressed()
 {
     if (!ValidateNaviKey(true))
         return;
-    const int next = PC_Wizard->currentIndex() + 1;
-    if (next >= PC_Wizard->count()) {
+    const int next = PC_Wizard->activePageIndex() + 1;
+    if (next >= PC_Wizard->GetPageCount()) {
         FinishPressed();
         return;
     }
-    showPage(PC_Wizard->widget(next));
-    if (PC_Wizard->currentWidget() == TS_Progress)
+    showPage(PC_Wizard->GetPage(next));
+    if (PC_Wizard->activePage() == TS_Progress)
         RunPlugin();
 }
 
 void TFM_OrvPluginWizard::PrevPressed()
 {
-    if (ValidateNaviKey(false) && PC_Wizard->currentIndex() > 0)
-        showPage(PC_Wizard->widget(PC_Wizard->currentIndex() - 1));
+    if (ValidateNaviKey(false) && PC_Wizard->activePageIndex() > 0)
+        showPage(PC_Wizard->GetPage(PC_Wizard->activePageIndex() - 1));
 }
 
 bool TFM_OrvPluginWizard::ValidateNaviKey(bool forward)
@@ -211,10 +213,10 @@ void TFM_OrvPluginWizard::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
-void TFM_OrvPluginWizard::showPage(QWidget *page)
+void TFM_OrvPluginWizard::showPage(TTabSheet98 *page)
 {
-    PC_Wizard->setCurrentWidget(page);
-    WZ_Wizard->prevButton()->setEnabled(PC_Wizard->currentIndex() > 0 && page != TS_Work);
+    PC_Wizard->SetActivePage(page);
+    WZ_Wizard->prevButton()->setEnabled(PC_Wizard->activePageIndex() > 0 && page != TS_Work);
 }
 
 void TFM_OrvPluginWizard::askToCancel(bool &continueRun)
@@ -228,7 +230,7 @@ void TFM_OrvPluginWizard::showHelp()
 {
     const QString helpFile = GetHelpFile();
     if (!helpFile.isEmpty())
-        CallHelpExternal(this, objectName(), PC_Wizard->currentWidget()->objectName(), helpFile);
+        CallHelpExternal(this, objectName(), PC_Wizard->activePage()->objectName(), helpFile);
 }
 
 } // namespace Host

@@ -5,12 +5,15 @@
 #include "hostapi/TPluginSelector.h"
 #include "hostapi/TPluginWalker.h"
 
+// Plug-ins fill and move between the wizard's pages.
+#include "visual/TPageControl98.h"
+#include "visual/TTabSheet98.h"
+
 #include <QDialog>
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QStackedWidget;
 class TWizard;
 
 namespace Host {
@@ -42,12 +45,12 @@ public:
     TExternalContactModul *module() const { return m_module; }
 
     TWizard *WZ_Wizard;
-    QStackedWidget *PC_Wizard;
-    QWidget *TS_About;
-    QWidget *TS_DataSource;
-    QWidget *TS_Filter;
-    QWidget *TS_Progress;
-    QWidget *TS_Work;
+    TPageControl98 *PC_Wizard;
+    TTabSheet98 *TS_About;
+    TTabSheet98 *TS_DataSource;
+    TTabSheet98 *TS_Filter;
+    TTabSheet98 *TS_Progress;
+    TTabSheet98 *TS_Work;
     QLabel *LB_DataSource;
     QProgressBar *PB_Progress;
     QPushButton *BT_Pause;
@@ -77,7 +80,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showPage(QWidget *page);
+    void showPage(TTabSheet98 *page);
 
 private:
     void askToCancel(bool &continueRun);

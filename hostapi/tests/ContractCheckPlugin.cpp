@@ -48,9 +48,9 @@ public:
 
     void walkAllPages()
     {
-        for (int page = PC_Wizard->currentIndex(); page < PC_Wizard->count() - 1; page = PC_Wizard->currentIndex()) {
+        for (int page = PC_Wizard->activePageIndex(); page < PC_Wizard->GetPageCount() - 1; page = PC_Wizard->activePageIndex()) {
             NextPressed();
-            if (PC_Wizard->currentIndex() == page)
+            if (PC_Wizard->activePageIndex() == page)
                 break; // the wizard refused to go on
         }
         FinishPressed();

@@ -38,7 +38,7 @@ public:
 
     void nextUntilProgress()
     {
-        while (PC_Wizard->currentIndex() < PC_Wizard->indexOf(TS_Progress))
+        while (PC_Wizard->activePageIndex() < TS_Progress->pageIndex())
             NextPressed();
     }
 
@@ -105,7 +105,7 @@ void tst_TFM_OrvPluginWizard::runPluginWithPauses()
 
     QCOMPARE(wizard.processed, records.mid(0, processed));
     QCOMPARE(wizard.ends, QList<bool>{cancelled});
-    QCOMPARE(wizard.PC_Wizard->currentWidget(), wizard.TS_Work);
+    QCOMPARE(wizard.PC_Wizard->activePage(), wizard.TS_Work);
     QVERIFY(!wizard.PO_PluginOperator.isRunning());
     const QList<Orv::MessageRequest> asked = m_messages->requests();
     QCOMPARE(asked.size(), answers.size() + (cancelled ? 1 : 0)); // the questions, then the end message
@@ -143,7 +143,7 @@ void tst_TFM_OrvPluginWizard::failingRecordEndsRunCancelled()
             throw EOrvUserError(u"Záznam nelze zpracovat."_s);
     };
     QVERIFY(wizard.Execute());
-    wizard.PC_Wizard->setCurrentWidget(wizard.TS_Filter);
+    wizard.PC_Wizard->SetActivePage(wizard.TS_Filter);
     emit wizard.WZ_Wizard->nextClicked();
 
     QCOMPARE(wizard.processed.size(), 2);
